@@ -45,6 +45,10 @@ Money weightedAverage(Database &db, int goodsId, Money quantity, const QString &
     const Money total = held + quantity;
     if (total <= Money())
         return cost;
+    // A shortfall was already issued at the old cost; everything now on hand came in with this
+    // line. Averaging a negative quantity in would give a cost outside every price paid.
+    if (held.isNegative())
+        return price;
     return (held * cost + price * quantity) / total;
 }
 
