@@ -172,6 +172,10 @@ const char *const indexStatements[] = {
     "CREATE INDEX SList_SID ON SList(SID)",
     "CREATE INDEX SList_Date ON SList(theDate)",
     "CREATE INDEX UList_Date ON UList(theDate)",
+    // Last purchase and sales price of a goods item from one partner: without these the
+    // header of each line is looked up through all of the partner's documents.
+    "CREATE INDEX UJH_NumUID ON UJH(theNum, UID)",
+    "CREATE INDEX UXS_NumUID ON UXS(theNum, UID)",
 };
 
 const char *const documentTables[] = {"UJH", "UCG_O", "UXS", "UXS_O", "USK", "UFK", "UDB", "UBS", "UBY", "UCZ"};
