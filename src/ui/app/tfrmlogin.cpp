@@ -3,6 +3,7 @@
 #include "app/appcontext.h"
 #include "app/login.h"
 #include "app/tfrmmain.h"
+#include "widgets/fillcombo.h"
 #include "widgets/guarded.h"
 #include "widgets/passwordstyle.h"
 
@@ -99,8 +100,7 @@ TfrmLogin::TfrmLogin(AppContext &context, TfrmMain &main) : QDialog(nullptr), ct
     layout->addLayout(body);
     setFixedSize(sizeHint().expandedTo(QSize(420, 0)));
 
-    guarded(this, [this] { user_->addItems(DBComUser(*ctx_.db)); });
-    user_->setCurrentIndex(-1);
+    guarded(this, [this] { fillCombo(user_, DBComUser(*ctx_.db)); });
     connect(user_, &QComboBox::activated, this, [this] { password_->setFocus(); });
     connect(login_, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     connect(exit_, &QPushButton::clicked, this, [this] { close(); });

@@ -3,6 +3,7 @@
 #include "app/appcontext.h"
 #include "app/login.h"
 #include "services/numbering.h"
+#include "widgets/fillcombo.h"
 #include "widgets/guarded.h"
 
 #include <QComboBox>
@@ -18,8 +19,7 @@ namespace {
 
 void fillAndSelect(QComboBox *box, const QStringList &names, const QString &current)
 {
-    box->clear();
-    box->addItems(names);
+    fillCombo(box, names);
     box->setCurrentIndex(names.indexOf(current));
 }
 
