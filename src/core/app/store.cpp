@@ -82,10 +82,10 @@ std::optional<Refusal> saveStoreSettings(Database &db, const StoreSettings &s)
     // The limits are optional: empty reads as 0; text that is no number is refused by name.
     const std::optional<Money> minStock = Money::parseOrZero(s.theKCMin);
     if (!minStock)
-        return Refusal{QStringLiteral("最低库存 必须是数字，请重新录入！"), QStringLiteral("theKCMin")};
+        return Refusal{notANumber(QStringLiteral("最低库存")), QStringLiteral("theKCMin")};
     const std::optional<Money> maxStock = Money::parseOrZero(s.theKCMax);
     if (!maxStock)
-        return Refusal{QStringLiteral("最高库存 必须是数字，请重新录入！"), QStringLiteral("theKCMax")};
+        return Refusal{notANumber(QStringLiteral("最高库存")), QStringLiteral("theKCMax")};
     Transaction tx(db);
     db.exec(QStringLiteral(
                 "UPDATE SDept SET theName=?, thePhone=?, theAdd=?, theGG=?, theZH=?, theSW=?, theT1=?, theT2=?, "

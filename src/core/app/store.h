@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/refusal.h"
 #include "app/session.h"
 #include "money/money.h"
 
@@ -32,12 +33,6 @@ struct StoreSettings {
 const QStringList &costMethods();
 
 StoreSettings loadStoreSettings(Database &db);
-
-// A refusal names the message to show and the field to focus.
-struct Refusal {
-    QString message;
-    QString field;
-};
 
 // Checks and writes the settings (every row of the store table, as the program assumes one).
 // Returns the refusal, or nothing when saved.

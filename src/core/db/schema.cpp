@@ -176,6 +176,13 @@ const char *const indexStatements[] = {
     // header of each line is looked up through all of the partner's documents.
     "CREATE INDEX UJH_NumUID ON UJH(theNum, UID)",
     "CREATE INDEX UXS_NumUID ON UXS(theNum, UID)",
+    // The price history of a goods item (its last sales price to a customer, the purchase
+    // prices the cost methods read) walks the goods' lines oldest or newest first and needs
+    // only each line's number and price: held in the index, no line row is read.
+    "CREATE INDEX UJH_List_SIDHistory ON UJH_List(SID, ID, theNum, thePrice)",
+    "CREATE INDEX UXS_List_SIDHistory ON UXS_List(SID, ID, theNum, thePrice)",
+    // ...and the receipt of each line is checked for warehouse and deletion from the index.
+    "CREATE INDEX UJH_NumWare ON UJH(theNum, WName, theDel)",
 };
 
 const char *const documentTables[] = {"UJH", "UCG_O", "UXS", "UXS_O", "USK", "UFK", "UDB", "UBS", "UBY", "UCZ"};
