@@ -120,4 +120,9 @@ Money Money::percent(std::int64_t pct) const
     return fromRaw(roundDiv(__int128(raw_) * pct, 100));
 }
 
+Money Money::lineAmount(Money price, Money quantity, std::int64_t discountPct)
+{
+    return fromRaw(roundDiv(__int128(price.raw_) * quantity.raw_ * discountPct, __int128(Scale) * 100));
+}
+
 } // namespace qv

@@ -49,6 +49,8 @@ public:
     Money operator/(Money o) const;
     // Scales by a whole percentage (discounts): value * percent / 100, rounded.
     Money percent(std::int64_t pct) const;
+    // Amount of a document line: price x quantity x discount / 100, rounded once.
+    static Money lineAmount(Money price, Money quantity, std::int64_t discountPct = 100);
 
     constexpr auto operator<=>(const Money &) const = default;
 

@@ -49,3 +49,13 @@ TEST(Money, ProductsQuotientsAndPercentagesRoundHalfAwayFromZero)
     EXPECT_EQ(m("0.0005").percent(10).toString(), QStringLiteral("0.0001"));
     EXPECT_EQ(Money::fromDouble(0.1 + 0.2).toString(), QStringLiteral("0.3"));
 }
+
+TEST(Money, LineAmountsRoundOnceAtTheEnd)
+{
+    const auto m = [](const char *s) { return *Money::parse(QString::fromUtf8(s)); };
+    EXPECT_EQ(Money::lineAmount(m("9.99"), m("3")).toString(), QStringLiteral("29.97"));
+    EXPECT_EQ(Money::lineAmount(m("9.99"), m("3"), 90).toString(), QStringLiteral("26.973"));
+    // 0.3333 x 0.3333 = 0.11108889: one rounding gives 0.1111; the discount does not round twice.
+    EXPECT_EQ(Money::lineAmount(m("0.3333"), m("0.3333"), 85).toString(), QStringLiteral("0.0944"));
+    EXPECT_EQ(Money::lineAmount(m("12.5"), m("2"), 0).toString(), QStringLiteral("0"));
+}
