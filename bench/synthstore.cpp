@@ -675,7 +675,7 @@ bool Generator::document(Kind kind, int day, bool till)
             l.price = goods.xs;
             break;
         }
-        l.sum = kind == Sales ? l.price.percent(l.discount) * l.qty : l.price * l.qty;
+        l.sum = Money::lineAmount(l.price, l.qty, l.discount);
         lines.push_back(l);
     }
     if (lines.empty())
@@ -989,6 +989,10 @@ std::vector<Check> checks()
                                     "l.total IS NULL OR h.theHJ <> l.total OR h.theCount <> l.qty OR h.%3 <> h.theHJ - "
                                     "h.theSJ OR h.%3 < 0")
                          .arg(h, l, out)});
+        // price x quantity x discount / 100, rounded once, half away from zero (all positive here).
+        c.push_back({l + QStringLiteral(" line amounts"),
+                     QStringLiteral("SELECT theNum FROM %1 WHERE theSum <> (thePrice * theCount * %2 + 500000) / 1000000")
+                         .arg(l, k == Sales ? QStringLiteral("theZK") : QStringLiteral("100"))});
         c.push_back({l + QStringLiteral(" belong to a header and goods"),
                      QStringLiteral("SELECT theNum FROM %1 WHERE theNum NOT IN (SELECT theNum FROM %2) OR SID NOT IN "
                                     "(SELECT ID FROM SShop)")

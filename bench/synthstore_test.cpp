@@ -128,6 +128,7 @@ TEST(SynthStore, CheckNamesEachKindOfDamage)
         {"UPDATE SShop SET theNum = '0' WHERE ID = 2", "goods numbers by creation date"},
         {"UPDATE UXS SET theNum = 'XS' || substr(theNum, 3, 7) || '9999' WHERE ID = 3", "UXS numbers"},
         {"UPDATE UJH_List SET theSum = theSum + 1 WHERE ID = 4", "UJH totals equal lines"},
+        {"UPDATE UXS_List SET theZK = 50 WHERE ID = 2", "UXS_List line amounts"},
         {"UPDATE UXS_O_List SET SID = 999999 WHERE ID = 1", "UXS_O_List belong to a header and goods"},
         {"UPDATE UCG_O SET MName = '无名' WHERE ID = 1", "UCG_O partner, name and warehouse"},
         {"DELETE FROM UJH_FK WHERE ID = 1", "UJH paid equals settlements"},
