@@ -3,6 +3,7 @@
 #include "app/tfrmabout.h"
 #include "app/tfrmdept.h"
 #include "app/tfrmmain.h"
+#include "trade/entrywindow.h"
 
 namespace qv {
 
@@ -29,6 +30,14 @@ WindowDispatch WindowDispatch::standard()
         TfrmAbout w(m.context(), &m);
         w.exec();
     });
+    // The trade entry windows: one window, four descriptors.
+    const std::pair<const char *, const EntryDescriptor &(*)()> entries[] = {
+        {"N26", &TfrmXS_In}, {"N6", &TfrmJH_In}, {"N38", &TfrmCG_O_In}, {"N43", &TfrmXS_O_In}};
+    for (const auto &[item, descriptor] : entries)
+        d.setModal(QString::fromLatin1(item), [descriptor](TfrmMain &m) {
+            EntryWindow w(m.context(), descriptor(), &m);
+            w.exec();
+        });
     return d;
 }
 
