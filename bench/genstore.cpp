@@ -1,8 +1,9 @@
 // Makes a synthetic store for benchmarks and manual trials:
 //   qorvan_genstore DIR [--goods N] [--partners N] [--warehouses N] [--documents N] [--lines N]
 //                       [--days N] [--last-day-sales N] [--seed N] [--check]
+//   qorvan_genstore DIR --check-only
 // DIR gets the program's folder layout (Data/db.edb, Image/, Print/); an existing database
-// there is refused, never overwritten.
+// there is refused, never overwritten. --check-only checks the book of an existing store.
 #include "synthstore.h"
 
 #include "app/appsetup.h"
@@ -36,6 +37,7 @@ int main(int argc, char **argv)
         parser.addOption({QString::fromLatin1(n.name), QStringLiteral("default %1").arg(*n.value), QStringLiteral("N")});
     parser.addOption({QStringLiteral("seed"), QStringLiteral("default 1"), QStringLiteral("N")});
     parser.addOption({QStringLiteral("check"), QStringLiteral("check the book's consistency afterwards")});
+    parser.addOption({QStringLiteral("check-only"), QStringLiteral("only check the book of an existing store")});
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
@@ -52,25 +54,30 @@ int main(int argc, char **argv)
     const quint32 seed = parser.isSet(QStringLiteral("seed")) ? parser.value(QStringLiteral("seed")).toUInt() : 1;
 
     const QString dir = parser.positionalArguments().first();
-    const QString refused = initDataFolder(dir);
-    if (!refused.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(refused));
-        return 1;
+    const bool checkOnly = parser.isSet(QStringLiteral("check-only"));
+    if (!checkOnly) {
+        const QString refused = initDataFolder(dir);
+        if (!refused.isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(refused));
+            return 1;
+        }
     }
     const QString path = QFileInfo(dir + QStringLiteral("/Data/db.edb")).absoluteFilePath();
     try {
         Database db = Database::openExisting(path);
         QElapsedTimer timer;
-        timer.start();
-        const StoreCounts c = generateStore(db, size, seed);
-        const double seconds = timer.elapsed() / 1000.0;
-        std::printf("generated %s in %.1f s (%.1f MB)\n", qPrintable(path), seconds,
-                    QFileInfo(path).size() / 1048576.0);
-        std::printf("  goods %lld, partners %lld, documents %lld (deleted %lld, pre-stored %lld), lines %lld\n",
-                    c.goods, c.partners, c.documents, c.deleted, c.preStored, c.lines);
-        std::printf("  stock rows %lld, movements %lld, settlements %lld, money log rows %lld\n", c.stockRows,
-                    c.movements, c.settlements, c.moneyRows);
-        if (parser.isSet(QStringLiteral("check"))) {
+        if (!checkOnly) {
+            timer.start();
+            const StoreCounts c = generateStore(db, size, seed);
+            const double seconds = timer.elapsed() / 1000.0;
+            std::printf("generated %s in %.1f s (%.1f MB)\n", qPrintable(path), seconds,
+                        QFileInfo(path).size() / 1048576.0);
+            std::printf("  goods %lld, partners %lld, documents %lld (deleted %lld, pre-stored %lld), lines %lld\n",
+                        c.goods, c.partners, c.documents, c.deleted, c.preStored, c.lines);
+            std::printf("  stock rows %lld, movements %lld, settlements %lld, money log rows %lld\n", c.stockRows,
+                        c.movements, c.settlements, c.moneyRows);
+        }
+        if (checkOnly || parser.isSet(QStringLiteral("check"))) {
             timer.restart();
             const QStringList problems = checkStore(db);
             std::printf("checked in %.1f s: %s\n", timer.elapsed() / 1000.0,
