@@ -4,7 +4,7 @@ set -euo pipefail
 pkgs=(g++ cmake ninja-build pkg-config
       qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev
       libxlsxwriter-dev libfreexl-dev libzip-dev
-      fonts-noto-cjk
+      fonts-noto-cjk qt6-translations-l10n
       libgtest-dev libbenchmark-dev
       xvfb xauth)
 missing=()

@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 
 int main(int argc, char **argv)
@@ -24,6 +26,11 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Qorvan进销存软件"));
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     qv::installChineseFonts();
+    // Qt's own buttons and dialogs speak Chinese too ("确定", "取消", …).
+    QTranslator qtText;
+    if (qtText.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtText);
     qv::Program program(app.arguments(), QCoreApplication::applicationDirPath());
     if (!program.start())
         return program.exitCode();

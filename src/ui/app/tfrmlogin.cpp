@@ -102,6 +102,7 @@ TfrmLogin::TfrmLogin(AppContext &context, TfrmMain &main) : QDialog(nullptr), ct
 
     guarded(this, [this] { fillCombo(user_, DBComUser(*ctx_.db)); });
     connect(user_, &QComboBox::activated, this, [this] { password_->setFocus(); });
+    user_->setFocus();
     connect(login_, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     connect(exit_, &QPushButton::clicked, this, [this] { close(); });
 }

@@ -51,6 +51,7 @@ EntryGrid::EntryGrid(const LineColumns &columns, QWidget *parent) : QTableWidget
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(true);
+    setTextElideMode(Qt::ElideNone);
     setToolTip(QStringLiteral("亲，鼠标右键 有惊喜哟！"));
     clearAll();
     setCurrent(1, cols_.code);
