@@ -8,6 +8,13 @@
 
 namespace qv::bench {
 
+namespace {
+int pauses = 0;
+}
+
+TracePause::TracePause() { ++pauses; }
+TracePause::~TracePause() { --pauses; }
+
 sqlite3 *engineHandle(Database &db)
 {
     for (const QString &name : QSqlDatabase::connectionNames()) {
@@ -34,6 +41,12 @@ int StatementTrace::onTrace(unsigned type, void *context, void *statement, void 
         return 0;
     auto *self = static_cast<StatementTrace *>(context);
     auto *stmt = static_cast<sqlite3_stmt *>(statement);
+    if (pauses > 0) {
+        // Still reset the counters, so that they do not land on the statement's next run.
+        for (int counter : {SQLITE_STMTSTATUS_FULLSCAN_STEP, SQLITE_STMTSTATUS_SORT, SQLITE_STMTSTATUS_AUTOINDEX})
+            sqlite3_stmt_status(stmt, counter, 1);
+        return 0;
+    }
     const QString sql = QString::fromUtf8(sqlite3_sql(stmt));
     auto it = self->bySql_.find(sql);
     if (it == self->bySql_.end()) {

@@ -40,6 +40,16 @@ private:
     QHash<QString, size_t> bySql_;
 };
 
+// While one exists, statements are not recorded: for the untimed work of a case (taking
+// back what a round wrote), which is no lookup of the program's.
+class TracePause {
+public:
+    TracePause();
+    ~TracePause();
+    TracePause(const TracePause &) = delete;
+    TracePause &operator=(const TracePause &) = delete;
+};
+
 // The engine handle behind one of our connections (the Qt driver keeps it).
 sqlite3 *engineHandle(Database &db);
 

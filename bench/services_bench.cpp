@@ -1,6 +1,7 @@
 // The posting services on a big book: document numbers on a busy day, the proposed sales
 // price with two years of history, the six cost methods, and one posting round of a sales line.
 #include "benchstore.h"
+#include "queryplans.h"
 
 #include "services/costing.h"
 #include "services/ledgers.h"
@@ -174,6 +175,7 @@ void BM_PostingRoundCommitted(benchmark::State &state)
     Database &db = s.db;
     const Session &session = s.session;
     const auto sequence = [&db](const char *table) {
+        TracePause untraced;
         return db.scalar(QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = ?"), {QString::fromLatin1(table)});
     };
     // The stock posting is an insert that turns into an update for an existing pair, and
@@ -195,6 +197,7 @@ void BM_PostingRoundCommitted(benchmark::State &state)
         }
         state.PauseTiming();
         {
+            TracePause untraced;
             Transaction tx(db);
             db.exec(QStringLiteral("UPDATE UKC SET theCount = theCount + ? WHERE WName = ? AND SID = ?"),
                     {LineQuantity.toDb(), p.warehouse, p.goods});
