@@ -111,6 +111,11 @@ Database Database::openExisting(const QString &path)
     if (!appId.isValid() || appId.toInt() != ApplicationId)
         throw DbError(QStringLiteral("%1 不是本软件的数据库文件").arg(QDir::toNativeSeparators(path)));
     d.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    // Write-ahead log: a commit costs one flush to disk instead of several, and stays durable
+    // (synchronous FULL). A byte copy of the file must checkpoint first.
+    d.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    d.exec(QStringLiteral("PRAGMA synchronous = FULL"));
+    d.exec(QStringLiteral("PRAGMA cache_size = -65536"));
     return d;
 }
 
