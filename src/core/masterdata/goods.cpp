@@ -61,7 +61,7 @@ bool sameGoodsExists(Database &db, const GoodsFields &f)
     return db.exists(QStringLiteral("SELECT ID FROM SShop WHERE (theName = ?) AND (theStand = ?) AND (theUnit = ?) "
                                     "AND (theType = ?) AND (theCD = '') AND (thePH = '') AND (theNum = ?) "
                                     "AND (theDel = '否')"),
-                     {f.name, f.spec, f.unit, f.category, f.number});
+                     {f.name, f.model, f.unit, f.category, f.number});
 }
 
 int insertGoods(Database &db, const Session &session, const GoodsFields &f, const GoodsValues &v)
@@ -72,7 +72,7 @@ int insertGoods(Database &db, const Session &session, const GoodsFields &f, cons
                        "theCS1, theCS2, theCS3) "
                        "VALUES (?, ?, ?, ?, ?, ?, '启用', ?, ?, ?, '否', ?, ?, ?, ?, ?, '', '', '', ?, ?, ?)"),
         {f.category, f.name, f.unit, v.purchasePrice.toDb(), f.remark, v.pinyin, f.number, session.WorkDate,
-         v.salesPrice.toDb(), f.spec, v.purchasePrice.toDb(), v.minStock.toDb(), v.maxStock.toDb(), v.discount,
+         v.salesPrice.toDb(), f.model, v.purchasePrice.toDb(), v.minStock.toDb(), v.maxStock.toDb(), v.discount,
          f.param1, f.param2, f.param3});
     // The ID of this very insert, not the highest ID in the table.
     return q.lastInsertId().toInt();
@@ -93,7 +93,7 @@ std::variant<NewGoodsLine, Refusal> addGoods(Database &db, const Session &sessio
     tx.commit();
     line.number = f.number;
     line.name = f.name;
-    line.spec = f.spec;
+    line.model = f.model;
     line.unit = f.unit;
     line.remark = f.remark;
     line.purchasePrice = v.purchasePrice;
@@ -108,7 +108,7 @@ void updateGoods(Database &db, int id, const GoodsFields &f, const GoodsValues &
                            "theNum = ?, theXS = ?, theStand = ?, theKCMin = ?, theKCMax = ?, theZK = ?, theCD = '', "
                            "thePH = '', theCS1 = ?, theCS2 = ?, theCS3 = ? WHERE ID = ?"),
             {f.category, f.name, f.unit, v.purchasePrice.toDb(), f.remark, v.pinyin, f.number, v.salesPrice.toDb(),
-             f.spec, v.minStock.toDb(), v.maxStock.toDb(), v.discount, f.param1, f.param2, f.param3, id});
+             f.model, v.minStock.toDb(), v.maxStock.toDb(), v.discount, f.param1, f.param2, f.param3, id});
 }
 
 } // namespace
@@ -140,7 +140,7 @@ std::optional<GoodsFields> loadGoods(Database &db, int id)
     f.number = text("theNum");
     f.category = text("theType");
     f.name = text("theName");
-    f.spec = text("theStand");
+    f.model = text("theStand");
     f.unit = text("theUnit");
     f.purchasePrice = number("theJH");
     f.salesPrice = number("theXS");
@@ -183,7 +183,7 @@ Condition goodsClause(GoodsFilterBox box, const QString &value)
     case GoodsFilterBox::Category: return equalsClause(QStringLiteral("theType"), value);
     case GoodsFilterBox::Name: return nameOrPinyinClause(value);
     case GoodsFilterBox::Number: return containsClause(QStringLiteral("theNum"), value);
-    case GoodsFilterBox::Spec: return containsClause(QStringLiteral("theStand"), value);
+    case GoodsFilterBox::Model: return containsClause(QStringLiteral("theStand"), value);
     case GoodsFilterBox::Unit: return containsClause(QStringLiteral("theUnit"), value);
     case GoodsFilterBox::Remark: return containsClause(QStringLiteral("Remark"), value);
     }
@@ -194,7 +194,7 @@ Condition goodsCondition(const GoodsFilter &filter)
 {
     const std::pair<GoodsFilterBox, const std::optional<QString> &> boxes[] = {
         {GoodsFilterBox::Category, filter.category}, {GoodsFilterBox::Name, filter.name},
-        {GoodsFilterBox::Number, filter.number},     {GoodsFilterBox::Spec, filter.spec},
+        {GoodsFilterBox::Number, filter.number},     {GoodsFilterBox::Model, filter.model},
         {GoodsFilterBox::Unit, filter.unit},         {GoodsFilterBox::Remark, filter.remark},
     };
     Condition c;

@@ -24,7 +24,7 @@ struct GoodsFields {
     QString number;                 // 商品编码 (theNum)
     QString category;               // 商品分类 (theType): the drop-down's text, may be empty
     QString name;                   // 商品名称 (theName)
-    QString spec;                   // 规格型号 (theStand)
+    QString model;                  // 规格型号 (theStand)
     QString unit;                   // 单位 (theUnit)
     QString purchasePrice;          // 采购单价 (theJH); empty means 0
     QString salesPrice;             // 销售单价 (theXS); empty means 0
@@ -51,7 +51,7 @@ std::optional<GoodsFields> loadGoods(Database &db, int id);
 // Saves the entry window: id 0 adds new goods, otherwise edits goods `id`.
 // Checks, the first failing one answering: number, name, unit not empty; purchase price,
 // sales price, minimum and maximum stock are numbers; for new goods, no live goods with the
-// same name, specification, unit, category and number ("同一商品信息 已存在，请重新录入！").
+// same name, model, unit, category and number ("同一商品信息 已存在，请重新录入！").
 // The pinyin code is made from the name and the discount taken from the category (100 when
 // the category is empty or unknown) on every save, so an edit replaces a hand-made code and a
 // goods-only discount. New goods start enabled with cost = purchase price, dated WorkDate.
@@ -61,7 +61,7 @@ Outcome saveGoods(Database &db, const Session &session, int id, const GoodsField
 // What the quick add hands the caller's line grid for the new goods.
 struct NewGoodsLine {
     int id = 0;
-    QString number, name, spec, unit, remark;
+    QString number, name, model, unit, remark;
     Money purchasePrice, salesPrice;
     int discount = 100;
 };
@@ -74,12 +74,12 @@ struct GoodsFilter {
     std::optional<QString> category; // "商品分类": exact
     std::optional<QString> name;     // "商品名称": name or pinyin code contains the text
     std::optional<QString> number;   // "商品编码"
-    std::optional<QString> spec;     // "规格型号"
+    std::optional<QString> model;    // "规格型号"
     std::optional<QString> unit;     // "单        位"
     std::optional<QString> remark;   // "备        注"
 };
 // The boxes in the order their clauses join the condition.
-enum class GoodsFilterBox { Category, Name, Number, Spec, Unit, Remark };
+enum class GoodsFilterBox { Category, Name, Number, Model, Unit, Remark };
 // The clause one ticked box adds; typed text is matched literally (% and _ are no wildcards).
 Condition goodsClause(GoodsFilterBox box, const QString &value);
 // Lab_where of the goods list: the clauses of the ticked boxes in the order above.

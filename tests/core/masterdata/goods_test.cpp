@@ -19,7 +19,7 @@ GoodsFields apples()
     f.number = QStringLiteral("SP0001");
     f.category = u8("水果");
     f.name = u8("苹果");
-    f.spec = u8("一级");
+    f.model = u8("一级");
     f.unit = u8("斤");
     f.purchasePrice = QStringLiteral("4.5");
     f.salesPrice = QStringLiteral("6");
@@ -138,7 +138,7 @@ TEST(GoodsSave, SameGoodsAreThoseAlikeInEveryFieldTheNumberToo)
          },
          false, true},
         {"another number", [](GoodsFields &f) { f.number = "SP0002"; }, false, false},
-        {"another specification", [](GoodsFields &f) { f.spec = u8("二级"); }, false, false},
+        {"another model", [](GoodsFields &f) { f.model = u8("二级"); }, false, false},
         {"another unit", [](GoodsFields &f) { f.unit = u8("箱"); }, false, false},
         {"another category", [](GoodsFields &f) { f.category.clear(); }, false, false},
         {"the first one deleted", [](GoodsFields &) {}, true, false},
@@ -278,7 +278,7 @@ TEST(GoodsQuickAdd, HandsBackTheNewGoodsAsTheLineGridNeedsThem)
     EXPECT_EQ(db.scalar(QStringLiteral("SELECT ID FROM SShop WHERE theNum = ?"), {start.number}).toInt(), line.id);
     EXPECT_EQ(line.number, start.number);
     EXPECT_EQ(line.name, f.name);
-    EXPECT_EQ(line.spec, f.spec);
+    EXPECT_EQ(line.model, f.model);
     EXPECT_EQ(line.unit, f.unit);
     EXPECT_EQ(line.remark, f.remark);
     EXPECT_EQ(line.purchasePrice, test::amount("4.5"));
@@ -323,7 +323,7 @@ TEST(GoodsList, FilterBoxesFindTypedTextLiterally)
 {
     test::TestStore s;
     struct Goods {
-        const char *number, *category, *name, *spec, *unit, *remark;
+        const char *number, *category, *name, *model, *unit, *remark;
     };
     const Goods goods[] = {
         {"G01", "水果", "苹果", "一级", "斤", "山东"},
@@ -339,7 +339,7 @@ TEST(GoodsList, FilterBoxesFindTypedTextLiterally)
         f.number = u8(g.number);
         f.category = u8(g.category);
         f.name = u8(g.name);
-        f.spec = u8(g.spec);
+        f.model = u8(g.model);
         f.unit = u8(g.unit);
         f.remark = u8(g.remark);
         saveNew(s, f);
