@@ -211,9 +211,11 @@ void writeHeader(Database &db, const Session &session, const TradeKindDef &def, 
 // goods' purchase price from the line when the warehouse has no stock row.
 Money lineCost(Database &db, const QString &warehouse, const ReadLine &r)
 {
-    const QVariant cost = db.scalar(QStringLiteral("SELECT theCB FROM UKC WHERE WName = ? AND SID = ?"),
-                                    {warehouse, r.line->goodsId});
-    return cost.isValid() ? Money::fromDb(cost) : r.purchasePrice;
+    QSqlQuery &q = db.cached(QStringLiteral("SELECT theCB FROM UKC WHERE WName = ? AND SID = ?"));
+    db.run(q, {warehouse, r.line->goodsId});
+    const Money cost = q.next() ? Money::fromDb(q.value(0)) : r.purchasePrice;
+    q.finish();
+    return cost;
 }
 
 void writeLine(Database &db, const TradeKindDef &def, const QString &number, const ReadLine &r, int sequence, Money cost)
