@@ -9,12 +9,12 @@ namespace {
 
 // Compact column notation: "name" is text, "name:kind" with kinds
 //   id, t<width>, m (money), m=<default units>, i (integer), i=<default>, b (yes/no), t=<literal>.
-ColumnDef parseColumn(const QString &spec)
+ColumnDef parseColumn(const QString &model)
 {
-    const int colon = spec.indexOf(u':');
+    const int colon = model.indexOf(u':');
     ColumnDef c;
-    c.name = colon < 0 ? spec : spec.left(colon);
-    const QString k = colon < 0 ? QString() : spec.mid(colon + 1);
+    c.name = colon < 0 ? model : model.left(colon);
+    const QString k = colon < 0 ? QString() : model.mid(colon + 1);
     if (k.isEmpty()) {
         c.kind = ColumnKind::Text;
     } else if (k == u"id") {

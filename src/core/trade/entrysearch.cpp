@@ -92,7 +92,7 @@ GoodsPick goodsPickFromRow(const RowSet &rows, int row, PickerPrice price)
     g.id = rows.value(row, QStringLiteral("ID")).toInt();
     g.code = rows.text(row, QStringLiteral("商品编码"));
     g.name = rows.text(row, QStringLiteral("商品名称"));
-    g.spec = rows.text(row, QStringLiteral("规格型号"));
+    g.model = rows.text(row, QStringLiteral("规格型号"));
     g.unit = rows.text(row, QStringLiteral("单位"));
     g.remark = rows.text(row, QStringLiteral("备注"));
     g.discount = rows.value(row, QStringLiteral("theZK")).toInt();

@@ -25,7 +25,7 @@ RowSet searchPartners(Database &db, const QString &excludedType, const QString &
 enum class PickerPrice { Sales, Purchase };
 
 // Enabled, live goods matching `text` in name, pinyin code, number and (unless numberOnly
-// matching is asked for, as the purchase return does) specification, leaving out the goods
+// matching is asked for, as the purchase return does) model, leaving out the goods
 // already on the document. Columns: 商品编码, 商品分类, 商品名称, 规格型号, the three parameter
 // labels, 单位, 销售单价 or 采购单价, 备注, ID, theZK, and theJH or theXS.
 RowSet searchGoods(Database &db, const StoreOptions &options, PickerPrice price, const QString &text,
@@ -37,7 +37,7 @@ QList<int> matchingGoodsIds(Database &db, const QString &text, bool withSpecific
 // A goods as a document line needs it.
 struct GoodsPick {
     int id = 0;
-    QString code, name, spec, unit, remark;
+    QString code, name, model, unit, remark;
     Money purchasePrice, salesPrice;
     int discount = 100;
 };

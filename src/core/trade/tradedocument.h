@@ -17,7 +17,7 @@ struct TradeLine {
     int goodsId = 0; // SShop.ID; 0 = the row carries no goods and is not a line
     QString code;    // goods code and name, for the messages that name a line
     QString name;
-    QString spec;    // specification and unit: shown only, never saved
+    QString model;    // model and unit: shown only, never saved
     QString unit;
     QString price;
     QString discount; // whole percentage, sales issue only (100 = none)

@@ -47,7 +47,7 @@ std::optional<TradeDocument> loadTradeDocument(Database &db, TradeKind kind, con
         l.row = ++row;
         l.code = textOf(q, QStringLiteral("theNum"));
         l.name = textOf(q, QStringLiteral("theName"));
-        l.spec = textOf(q, QStringLiteral("theStand"));
+        l.model = textOf(q, QStringLiteral("theStand"));
         l.unit = textOf(q, QStringLiteral("theUnit"));
         l.price = moneyOf(q, QStringLiteral("thePrice")).toString();
         if (def.hasDiscount)

@@ -10,7 +10,7 @@ namespace qv {
 struct LineColumns {
     QStringList titles;  // visible titles, "序号" first
     QList<int> widths;
-    int code = 1, name = 2, spec = 3, unit = 4;
+    int code = 1, name = 2, model = 3, unit = 4;
     int price = 5;
     int discount = -1; // sales grid only
     int quantity = 6;

@@ -321,7 +321,7 @@ void EntryWindow::fillLine(int line, const GoodsPick &g, bool withRemark)
     const QString priceText = known ? price.toString() : QString();
     grid->setCell(line, c.code, g.code);
     grid->setCell(line, c.name, g.name);
-    grid->setCell(line, c.spec, g.spec);
+    grid->setCell(line, c.model, g.model);
     grid->setCell(line, c.unit, g.unit);
     grid->setCell(line, c.price, priceText);
     const int discount = c.hasDiscount() ? g.discount : 100;
@@ -505,7 +505,7 @@ void EntryWindow::loadStored()
     for (const TradeLine &l : doc->lines) {
         StringGrid1->setCell(line, c.code, l.code);
         StringGrid1->setCell(line, c.name, l.name);
-        StringGrid1->setCell(line, c.spec, l.spec);
+        StringGrid1->setCell(line, c.model, l.model);
         StringGrid1->setCell(line, c.unit, l.unit);
         StringGrid1->setCell(line, c.price, l.price);
         if (c.hasDiscount())
@@ -553,7 +553,7 @@ void EntryWindow::BitBtn1Click()
         l.goodsId = StringGrid1->cell(line, c.id).toInt();
         l.code = StringGrid1->cell(line, c.code);
         l.name = StringGrid1->cell(line, c.name);
-        l.spec = StringGrid1->cell(line, c.spec);
+        l.model = StringGrid1->cell(line, c.model);
         l.unit = StringGrid1->cell(line, c.unit);
         l.price = StringGrid1->cell(line, c.price);
         if (c.hasDiscount())

@@ -524,7 +524,7 @@ TEST(TradeSave, PreSaveEditAndPostLater)
         EXPECT_EQ(l1.goodsId, t.screws);
         EXPECT_EQ(l1.code, QStringLiteral("LS01"));
         EXPECT_EQ(l1.name, u8("螺丝"));
-        EXPECT_EQ(l1.spec, QStringLiteral("M6"));
+        EXPECT_EQ(l1.model, QStringLiteral("M6"));
         EXPECT_EQ(l1.unit, u8("个"));
         EXPECT_EQ(l1.price, QStringLiteral("13"));
         EXPECT_EQ(l1.quantity, QStringLiteral("2"));
