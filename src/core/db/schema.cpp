@@ -226,7 +226,8 @@ void createSchema(Database &db)
     }
     for (const char *t : lineTables)
         db.exec(QStringLiteral("CREATE INDEX %1_Num ON %1(theNum)").arg(QString::fromUtf8(t)));
-    for (const char *t : {"UJH_List", "UCG_O_List", "UXS_List", "UXS_O_List"})
+    // The purchase and sales lines have their goods index in the price-history indexes above.
+    for (const char *t : {"UCG_O_List", "UXS_O_List"})
         db.exec(QStringLiteral("CREATE INDEX %1_SID ON %1(SID)").arg(QString::fromUtf8(t)));
     for (const char *t : {"UJH", "UCG_O", "UXS", "UXS_O"})
         db.exec(QStringLiteral("CREATE INDEX %1_UID ON %1(UID)").arg(QString::fromUtf8(t)));
