@@ -2,7 +2,10 @@
 
 #include "app/appcontext.h"
 #include "app/store.h"
+#include "widgets/dialogbuttons.h"
 #include "widgets/guarded.h"
+#include "widgets/numericinput.h"
+#include "widgets/showrefusal.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -12,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace qv {
@@ -70,9 +72,8 @@ TfrmDept::TfrmDept(AppContext &context, QWidget *parent) : QDialog(parent), ctx_
     alertBox = new QCheckBox(QStringLiteral("启用库存警戒"), other);
     minEdit = textField(other, 10, QStringLiteral("theKCMin"));
     maxEdit = textField(other, 10, QStringLiteral("theKCMax"));
-    // Digits and the decimal point only; what is still no number is refused at save.
     for (QLineEdit *e : {minEdit, maxEdit}) {
-        e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), e));
+        acceptDecimalInput(e);
         e->setFixedWidth(80);
     }
     negativeBox = new QCheckBox(QStringLiteral("支持负库存"), other);
@@ -124,13 +125,9 @@ TfrmDept::TfrmDept(AppContext &context, QWidget *parent) : QDialog(parent), ctx_
     printParamsBox = new QCheckBox(QStringLiteral("打印带参数销售单"), params);
     pg->addWidget(printParamsBox);
 
-    saveButton = new QPushButton(QStringLiteral("保存"), this);
-    saveButton->setDefault(true);
-    exitButton = new QPushButton(QStringLiteral("退出"), this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(saveButton);
-    buttons->addWidget(exitButton);
+    const DialogButtons buttons = saveExitButtons(this);
+    saveButton = buttons.save;
+    exitButton = buttons.exit;
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(info);
@@ -138,14 +135,13 @@ TfrmDept::TfrmDept(AppContext &context, QWidget *parent) : QDialog(parent), ctx_
     layout->addWidget(noticeGroup);
     layout->addWidget(other);
     layout->addWidget(params);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
 
     connect(alertBox, &QCheckBox::toggled, this, [this](bool on) {
         minEdit->setEnabled(on);
         maxEdit->setEnabled(on);
     });
     connect(saveButton, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
 
     guarded(this, [this] { load(); });
 }
@@ -211,12 +207,7 @@ void TfrmDept::BitBtn1Click()
 
     guarded(this, [&] {
         if (auto refusal = saveStoreSettings(*ctx_.db, s)) {
-            inform(this, refusal->message);
-            const QString f = refusal->field;
-            QLineEdit *focus = f == QStringLiteral("theKCMin") ? minEdit
-                               : f == QStringLiteral("theKCMax") ? maxEdit
-                                                                 : nameEdit;
-            focus->setFocus();
+            showRefusal(this, *refusal);
             return;
         }
         inform(this, QStringLiteral("恭喜！恭喜！ 本店信息 保存成功！"));

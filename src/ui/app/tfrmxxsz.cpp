@@ -3,6 +3,7 @@
 #include "app/appcontext.h"
 #include "app/login.h"
 #include "services/numbering.h"
+#include "widgets/dialogbuttons.h"
 #include "widgets/fillcombo.h"
 #include "widgets/guarded.h"
 
@@ -43,18 +44,13 @@ TfrmXXSZ::TfrmXXSZ(AppContext &context, int userId, const QString &caption, QWid
     for (QComboBox *b : {wareBox, accountBox, handlerBox, payeeBox})
         b->setMinimumWidth(180);
 
-    saveButton = new QPushButton(QStringLiteral("保存"), this);
-    saveButton->setDefault(true);
-    exitButton = new QPushButton(QStringLiteral("退出"), this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(saveButton);
-    buttons->addWidget(exitButton);
+    const DialogButtons buttons = saveExitButtons(this);
+    saveButton = buttons.save;
+    exitButton = buttons.exit;
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
     connect(saveButton, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
 
     guarded(this, [this] {
         Database &db = *ctx_.db;
