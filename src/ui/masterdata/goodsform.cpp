@@ -15,10 +15,12 @@ namespace qv {
 
 namespace {
 
-// Sizes with the row of stock limits; without it form and window are one row shorter.
+// Sizes with the row of stock limits; without it form and window are one row shorter. The
+// window's height of 330 counts its title bar and frame, which the client area does not have.
 constexpr int FormHeight = 216;
 constexpr int WindowWidth = 620;
 constexpr int WindowHeight = 330;
+constexpr int TitleBarAndFrame = 30;
 constexpr int RowHeight = 30;
 
 QLineEdit *field(QWidget *parent, const char *column, int maxLength = 0)
@@ -94,7 +96,8 @@ GoodsForm::GoodsForm(const StoreOptions &options, QWidget *parent)
 
 void GoodsForm::fitWindow(QDialog *window)
 {
-    window->setFixedSize(WindowWidth, stockLimits_ ? WindowHeight : WindowHeight - RowHeight);
+    const int height = WindowHeight - TitleBarAndFrame;
+    window->setFixedSize(WindowWidth, stockLimits_ ? height : height - RowHeight);
 }
 
 void GoodsForm::fillCategories(Database &db) { fillCombo(categoryBox, DBComSType(db)); }

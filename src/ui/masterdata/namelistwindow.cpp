@@ -26,7 +26,7 @@ NameListWindow::NameListWindow(AppContext &context, const NameListKind &kind, QW
     g->addWidget(nameEdit, 0, 1);
     g->addWidget(new QLabel(QStringLiteral("备        注："), entryBlock), 1, 0);
     g->addWidget(remarkEdit, 1, 1);
-    resize(480, 400);
+    resize(540, 400);
 
     Database &db = *context.db;
     addMenuItem(QStringLiteral("启用 &Q"), [this, &db] {

@@ -32,9 +32,8 @@ TfrmSType::TfrmSType(AppContext &context, QWidget *parent)
     g->addWidget(nameEdit, 0, 1);
     g->addWidget(new QLabel(QStringLiteral("销售折扣："), entryBlock), 0, 2);
     g->addWidget(discountEdit, 0, 3);
-    g->addWidget(new QLabel(QStringLiteral("%"), entryBlock), 0, 4);
     g->addWidget(new QLabel(QStringLiteral("备        注："), entryBlock), 1, 0);
-    g->addWidget(remarkEdit, 1, 1, 1, 4);
+    g->addWidget(remarkEdit, 1, 1, 1, 3);
     g->setColumnStretch(1, 1);
     discountEdit->setFixedWidth(60);
     resize(520, 420);
