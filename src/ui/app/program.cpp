@@ -4,6 +4,7 @@
 #include "app/store.h"
 #include "app/tfrmlogin.h"
 #include "app/tfrmmain.h"
+#include "app/toolicons.h"
 #include "widgets/guarded.h"
 #include "widgets/messages.h"
 
@@ -40,6 +41,7 @@ bool Program::start()
         return false;
     }
     QGuiApplication::setApplicationDisplayName(AppTitle);
+    QGuiApplication::setWindowIcon(appIcon());
     ctx_.app.AppPath = resolveAppPath(args_, programDir_);
     try {
         db_ = std::make_unique<Database>(Database::openExisting(ctx_.app.databasePath()));

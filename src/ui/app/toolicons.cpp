@@ -31,9 +31,10 @@ const QHash<QString, Look> &looks()
 
 } // namespace
 
-QIcon toolIcon(const QString &item)
+namespace {
+
+QIcon tileIcon(const Look &look)
 {
-    const Look look = looks().value(item, Look{u'·', QColor(Qt::gray)});
     QIcon icon;
     for (int size : {32, 64}) {
         QPixmap pm(size, size);
@@ -53,6 +54,18 @@ QIcon toolIcon(const QString &item)
         icon.addPixmap(pm);
     }
     return icon;
+}
+
+} // namespace
+
+QIcon toolIcon(const QString &item)
+{
+    return tileIcon(looks().value(item, Look{u'·', QColor(Qt::gray)}));
+}
+
+QIcon appIcon()
+{
+    return tileIcon(Look{u'Q', QColor(0x2f, 0x6d, 0xb5)});
 }
 
 } // namespace qv
