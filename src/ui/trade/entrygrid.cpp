@@ -45,6 +45,8 @@ EntryGrid::EntryGrid(const LineColumns &columns, QWidget *parent) : QTableWidget
         else
             setColumnHidden(c, true);
     }
+    // The row mark must show its number whatever the screen font.
+    setColumnWidth(0, std::max(columnWidth(0), fontMetrics().horizontalAdvance(QStringLiteral("@ 99")) + 10));
     verticalHeader()->setVisible(false);
     verticalHeader()->setDefaultSectionSize(18);
     horizontalHeader()->setHighlightSections(false);
