@@ -40,7 +40,6 @@ bool Program::start()
         exitCode_ = 1;
         return false;
     }
-    QGuiApplication::setApplicationDisplayName(AppTitle);
     QGuiApplication::setWindowIcon(appIcon());
     ctx_.app.AppPath = resolveAppPath(args_, programDir_);
     try {
