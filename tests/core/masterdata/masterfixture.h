@@ -11,12 +11,6 @@
 #include <ostream>
 #include <string>
 
-// Readable failure messages for text.
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace qv::test {
 
 inline QString u8(const char *s)

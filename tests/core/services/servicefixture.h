@@ -8,9 +8,6 @@
 #include <QVariant>
 #include <ostream>
 
-// Readable failure messages for text.
-inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
-
 // Small helpers that put rows in place with bound values, the way the saves would.
 namespace qv::test {
 

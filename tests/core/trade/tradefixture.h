@@ -13,9 +13,6 @@
 #include <ostream>
 #include <variant>
 
-// Readable failure messages for text.
-inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
-
 namespace qv::test {
 
 inline Money money(const char *text) { return *Money::parse(QString::fromUtf8(text)); }
