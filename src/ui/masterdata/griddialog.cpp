@@ -3,15 +3,13 @@
 #include "app/appcontext.h"
 #include "widgets/dialogbuttons.h"
 #include "widgets/guarded.h"
-#include "widgets/rowsetmodel.h"
+#include "widgets/rowsetview.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace qv {
 
@@ -21,14 +19,9 @@ GridDialog::GridDialog(AppContext &context, const QString &className, const QStr
 {
     setObjectName(className);
     setWindowTitle(caption);
-    grid = new QTableView(this);
-    grid->setObjectName(QStringLiteral("DBGrid1"));
-    model_ = new RowSetModel(this);
-    attachRowSet(grid, model_);
-    menu = new QMenu(this);
-    grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(grid, &QTableView::customContextMenuRequested, this,
-            [this](const QPoint &pos) { menu->exec(grid->viewport()->mapToGlobal(pos)); });
+    grid = new RowSetView(this);
+    grid->enableMenu(true);
+    menu = grid->menu();
 
     entryBlock = new QGroupBox(group, this);
     const DialogButtons buttons = saveExitButtons(this, true);
@@ -46,59 +39,26 @@ GridDialog::~GridDialog() = default;
 
 void GridDialog::Ref()
 {
-    const int keep = grid->currentIndex().row();
-    model_->setRows(fetch());
+    grid->load(fetch());
     arrangeColumns();
-    if (model_->rowCount() > 0)
-        grid->selectRow(std::clamp(keep, 0, model_->rowCount() - 1));
     clearEntry();
 }
 
 QAction *GridDialog::addMenuItem(const QString &caption, std::function<void()> action)
 {
-    QAction *a = menu->addAction(caption);
-    connect(a, &QAction::triggered, this, [this, action] {
-        if (currentId() != 0)
-            guarded(this, action);
-    });
-    return a;
+    return grid->addMenuItem(caption, std::move(action));
 }
 
-int GridDialog::currentId() const
-{
-    const QModelIndex i = grid->currentIndex();
-    if (model_->rowCount() == 0 || !i.isValid())
-        return 0;
-    return model_->rows().value(i.row(), QStringLiteral("ID")).toInt();
-}
+int GridDialog::currentId() const { return grid->currentValue(QStringLiteral("ID")).toInt(); }
 
-QString GridDialog::currentText(const QString &column) const
-{
-    const QModelIndex i = grid->currentIndex();
-    if (model_->rowCount() == 0 || !i.isValid())
-        return {};
-    return model_->rows().text(i.row(), column);
-}
+QString GridDialog::currentText(const QString &column) const { return grid->currentText(column); }
 
-const RowSet &GridDialog::rows() const { return model_->rows(); }
+const RowSet &GridDialog::rows() const { return grid->rows(); }
 
-bool GridDialog::confirmDelete()
-{
-    return messages().ask(this, QStringLiteral("确认要删除吗？该删除将不可恢复！"), QStringLiteral("删除"), true);
-}
+bool GridDialog::confirmDelete() { return askDelete(this); }
 
-void GridDialog::setColumnWidth(const QString &column, int width)
-{
-    const int c = model_->rows().column(column);
-    if (c >= 0)
-        grid->setColumnWidth(c, width);
-}
+void GridDialog::setColumnWidth(const QString &column, int width) { grid->setColumnWidth(column, width); }
 
-void GridDialog::hideColumn(const QString &column)
-{
-    const int c = model_->rows().column(column);
-    if (c >= 0)
-        grid->setColumnHidden(c, true);
-}
+void GridDialog::hideColumn(const QString &column) { grid->hideColumn(column); }
 
 } // namespace qv

@@ -8,12 +8,11 @@
 class QGroupBox;
 class QMenu;
 class QPushButton;
-class QTableView;
 
 namespace qv {
 
 struct AppContext;
-class RowSetModel;
+class RowSetView;
 
 // The shape of the small modal list windows (categories, warehouses, handlers, accounts): the
 // list in the upper part, an entry block below it with "新增", "保存" and "退出", and a context
@@ -39,7 +38,7 @@ public:
 
     AppContext &context() { return ctx_; }
 
-    QTableView *grid;
+    RowSetView *grid;
     QMenu *menu;
     QGroupBox *entryBlock;
     QPushButton *newButton, *saveButton, *exitButton;
@@ -55,7 +54,6 @@ protected:
 
 private:
     AppContext &ctx_;
-    RowSetModel *model_;
 };
 
 } // namespace qv

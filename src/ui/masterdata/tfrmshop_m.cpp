@@ -6,6 +6,7 @@
 #include "masterdata/tfrmshop_py.h"
 #include "services/numbering.h"
 #include "widgets/guarded.h"
+#include "widgets/rowsetview.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -8,6 +8,7 @@
 #include "widgets/fillcombo.h"
 #include "widgets/guarded.h"
 #include "widgets/pickerdialog.h"
+#include "widgets/rowsetview.h"
 
 #include <QCheckBox>
 #include <QComboBox>

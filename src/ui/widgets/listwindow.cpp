@@ -2,7 +2,7 @@
 
 #include "app/appcontext.h"
 #include "widgets/guarded.h"
-#include "widgets/rowsetmodel.h"
+#include "widgets/rowsetview.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace qv {
 
@@ -48,13 +47,9 @@ ListWindow::ListWindow(AppContext &context, const QString &className, const QStr
     top->addWidget(filters, 1);
     top->addLayout(buttons_);
 
-    grid = new QTableView(this);
-    grid->setObjectName(QStringLiteral("DBGrid1"));
-    model_ = new RowSetModel(this);
-    attachRowSet(grid, model_);
     // No context menu before the first query.
-    grid->setContextMenuPolicy(Qt::NoContextMenu);
-    menu = new QMenu(this);
+    grid = new RowSetView(this);
+    menu = grid->menu();
     statusLine = new QLabel(this);
     statusLine->setObjectName(QStringLiteral("StatusBar1"));
     statusLine->setFrameShape(QFrame::StyledPanel);
@@ -71,8 +66,6 @@ ListWindow::ListWindow(AppContext &context, const QString &className, const QStr
             exportRows();
     });
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(grid, &QTableView::customContextMenuRequested, this,
-            [this](const QPoint &pos) { menu->exec(grid->viewport()->mapToGlobal(pos)); });
     connect(grid, &QTableView::doubleClicked, this, [this] {
         if (currentRow() >= 0)
             rowActivated();
@@ -155,12 +148,7 @@ QPushButton *ListWindow::addButton(const QString &caption)
 
 QAction *ListWindow::addMenuItem(const QString &caption, std::function<void()> action)
 {
-    QAction *a = menu->addAction(caption);
-    connect(a, &QAction::triggered, this, [this, action] {
-        if (currentRow() >= 0)
-            guarded(this, action);
-    });
-    return a;
+    return grid->addMenuItem(caption, std::move(action));
 }
 
 void ListWindow::addMenuSeparator() { menu->addSeparator(); }
@@ -175,56 +163,31 @@ void ListWindow::query()
     if (!guarded(this, [this] { Ref(); }))
         return;
     queried_ = true;
-    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    grid->enableMenu(true);
     excelButton->setEnabled(true);
 }
 
 void ListWindow::Ref()
 {
-    const int keep = currentRow();
-    model_->setRows(fetch(Lab_where));
+    grid->load(fetch(Lab_where));
     arrangeColumns();
     statusLine->setText(statusText());
-    if (model_->rowCount() > 0)
-        grid->selectRow(std::clamp(keep, 0, model_->rowCount() - 1));
 }
 
-QString ListWindow::statusText() const { return QStringLiteral("记录数：%1").arg(model_->rowCount()); }
+QString ListWindow::statusText() const { return QStringLiteral("记录数：%1").arg(rows().size()); }
 
-int ListWindow::currentRow() const
-{
-    if (model_->rowCount() == 0)
-        return -1;
-    const QModelIndex i = grid->currentIndex();
-    return i.isValid() ? i.row() : -1;
-}
+int ListWindow::currentRow() const { return grid->currentRowIndex(); }
 
-QVariant ListWindow::currentValue(const QString &column) const { return model_->rows().value(currentRow(), column); }
+QVariant ListWindow::currentValue(const QString &column) const { return grid->currentValue(column); }
 
-QString ListWindow::currentText(const QString &column) const
-{
-    return model_->rows().text(currentRow(), model_->rows().column(column));
-}
+QString ListWindow::currentText(const QString &column) const { return grid->currentText(column); }
 
-const RowSet &ListWindow::rows() const { return model_->rows(); }
+const RowSet &ListWindow::rows() const { return grid->rows(); }
 
-bool ListWindow::confirmDelete()
-{
-    return messages().ask(this, QStringLiteral("确认要删除吗？该删除将不可恢复！"), QStringLiteral("删除"), true);
-}
+bool ListWindow::confirmDelete() { return askDelete(this); }
 
-void ListWindow::setColumnWidth(const QString &column, int width)
-{
-    const int c = model_->rows().column(column);
-    if (c >= 0)
-        grid->setColumnWidth(c, width);
-}
+void ListWindow::setColumnWidth(const QString &column, int width) { grid->setColumnWidth(column, width); }
 
-void ListWindow::hideColumn(const QString &column, bool hidden)
-{
-    const int c = model_->rows().column(column);
-    if (c >= 0)
-        grid->setColumnHidden(c, hidden);
-}
+void ListWindow::hideColumn(const QString &column, bool hidden) { grid->hideColumn(column, hidden); }
 
 } // namespace qv

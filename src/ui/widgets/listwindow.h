@@ -22,7 +22,7 @@ class QTableView;
 namespace qv {
 
 struct AppContext;
-class RowSetModel;
+class RowSetView;
 
 // The shape every list window shares: a filter block "查询条件" whose check boxes tick
 // themselves when their control changes, "查询" that rebuilds the condition (Lab_where) from
@@ -70,7 +70,7 @@ public:
     QPushButton *queryButton;
     QPushButton *excelButton;
     QPushButton *exitButton;
-    QTableView *grid;
+    RowSetView *grid;
     QMenu *menu;
     QLabel *statusLine;
 
@@ -88,6 +88,7 @@ protected:
 
     void setColumnWidth(const QString &column, int width);
     void hideColumn(const QString &column, bool hidden = true);
+
     QGridLayout *filterLayout() const { return filterGrid_; }
     void addFilterWidget(QWidget *w);
 
@@ -99,7 +100,6 @@ private:
     QCheckBox *newFilter(const QString &caption, QWidget *control, std::function<Condition()> clause);
 
     AppContext &ctx_;
-    RowSetModel *model_;
     QGridLayout *filterGrid_;
     QHBoxLayout *buttons_;
     std::vector<Filter> filters_;

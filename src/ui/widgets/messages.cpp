@@ -35,6 +35,11 @@ Messages *current = &desktop;
 
 Messages &messages() { return *current; }
 
+bool askDelete(QWidget *parent)
+{
+    return messages().ask(parent, QStringLiteral("确认要删除吗？该删除将不可恢复！"), QStringLiteral("删除"), true);
+}
+
 Messages *setMessages(Messages *seam)
 {
     Messages *old = current;

@@ -30,6 +30,9 @@ Messages *setMessages(Messages *seam);
 // The program's title, used as caption of its own message boxes.
 inline const QString AppTitle = QStringLiteral("Qorvan进销存软件");
 
+// The delete question of every list ("删除", Yes/No, No preselected); true for Yes.
+bool askDelete(QWidget *parent);
+
 // Short forms of the boxes the windows show most.
 inline void inform(QWidget *parent, const QString &text) { messages().inform(parent, text, AppTitle); }
 

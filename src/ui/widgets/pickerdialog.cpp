@@ -1,10 +1,9 @@
 #include "widgets/pickerdialog.h"
 
-#include "widgets/rowsetmodel.h"
+#include "widgets/rowsetview.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -17,47 +16,29 @@ PickerDialog::PickerDialog(const QString &className, const QString &caption, con
     setObjectName(className);
     setWindowTitle(caption);
     resize(size);
-    grid_ = new QTableView(this);
-    grid_->setObjectName(QStringLiteral("DBGrid1"));
-    model_ = new RowSetModel(this);
-    model_->setRows(std::move(rows));
-    attachRowSet(grid_, model_);
-    if (!titleSort)
-        grid_->horizontalHeader()->setSectionsClickable(false);
+    grid_ = new RowSetView(this, titleSort);
+    grid_->load(std::move(rows));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
     grid_->installEventFilter(this);
     connect(grid_, &QTableView::doubleClicked, this, [this] { myLoad(); });
-    if (model_->rowCount() > 0)
+    if (grid_->rows().size() > 0)
         grid_->selectRow(0);
     grid_->setFocus();
 }
 
 void PickerDialog::offerTakeAll()
 {
-    auto *menu = new QMenu(this);
-    menu->addAction(QStringLiteral("全选 &A"), this, [this] { takeAll(); });
-    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(grid_, &QTableView::customContextMenuRequested, this,
-            [this, menu](const QPoint &p) { menu->exec(grid_->viewport()->mapToGlobal(p)); });
+    grid_->addMenuItem(QStringLiteral("全选 &A"), [this] { takeAll(); });
+    grid_->enableMenu(true);
 }
 
-void PickerDialog::setColumnWidth(const QString &column, int width)
-{
-    const int c = model_->rows().column(column);
-    if (c >= 0)
-        grid_->setColumnWidth(c, width);
-}
+void PickerDialog::setColumnWidth(const QString &column, int width) { grid_->setColumnWidth(column, width); }
 
-void PickerDialog::hideColumn(const QString &column)
-{
-    const int c = model_->rows().column(column);
-    if (c >= 0)
-        grid_->setColumnHidden(c, true);
-}
+void PickerDialog::hideColumn(const QString &column) { grid_->hideColumn(column); }
 
-const RowSet &PickerDialog::rows() const { return model_->rows(); }
+const RowSet &PickerDialog::rows() const { return grid_->rows(); }
 
 void PickerDialog::myLoad()
 {
@@ -70,7 +51,7 @@ void PickerDialog::myLoad()
 
 void PickerDialog::takeAll()
 {
-    if (model_->rowCount() == 0)
+    if (grid_->rows().size() == 0)
         return;
     all_ = true;
     accept();

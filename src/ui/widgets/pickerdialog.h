@@ -5,11 +5,10 @@
 #include <QDialog>
 #include <functional>
 
-class QTableView;
 
 namespace qv {
 
-class RowSetModel;
+class RowSetView;
 
 // A modal list to choose from: arrows move, Enter or a double click takes the row, Esc closes
 // with nothing chosen, every other typed key is ignored. Optionally a context-menu item takes
@@ -31,7 +30,7 @@ public:
     bool tookAll() const { return all_; }
     const RowSet &rows() const;
     const QString &callerCode() const { return caller_; }
-    QTableView *grid() const { return grid_; }
+    RowSetView *grid() const { return grid_; }
 
     // Takes the current row (Enter, double click) or every row.
     void myLoad();
@@ -42,8 +41,7 @@ protected:
 
 private:
     QString caller_;
-    QTableView *grid_;
-    RowSetModel *model_;
+    RowSetView *grid_;
     int chosen_ = -1;
     bool all_ = false;
 };

@@ -4,6 +4,7 @@
 #include "masterdata/tfrmshop_m.h"
 #include "masterdata/tfrmshop_py.h"
 #include "masterdatafixture.h"
+#include "widgets/rowsetview.h"
 
 #include <QCheckBox>
 #include <QComboBox>

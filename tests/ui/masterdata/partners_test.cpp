@@ -7,6 +7,7 @@
 #include "masterdatafixture.h"
 #include "text/texttopy.h"
 #include "trade/entrywindow.h"
+#include "widgets/rowsetview.h"
 
 #include <QCheckBox>
 #include <QComboBox>

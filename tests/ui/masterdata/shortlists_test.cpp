@@ -5,6 +5,7 @@
 #include "masterdata/tfrmstype.h"
 #include "masterdatafixture.h"
 #include "trade/entrywindow.h"
+#include "widgets/rowsetview.h"
 
 #include <QComboBox>
 #include <QGroupBox>

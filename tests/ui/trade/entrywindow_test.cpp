@@ -4,6 +4,7 @@
 #include "trade/entrygrid.h"
 #include "trade/entrywindow.h"
 #include "widgets/pickerdialog.h"
+#include "widgets/rowsetview.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,6 +3,7 @@
 #include "messagerecorder.h"
 #include "testdb.h"
 #include "widgets/listwindow.h"
+#include "widgets/rowsetview.h"
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
