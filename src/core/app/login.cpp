@@ -7,11 +7,7 @@ namespace qv {
 
 QStringList DBComUser(Database &db)
 {
-    QStringList names;
-    QSqlQuery q = db.exec(QStringLiteral("SELECT theName FROM SUser WHERE theState='启用' ORDER BY ID"));
-    while (q.next())
-        names << textOf(q.value(0));
-    return names;
+    return db.texts(QStringLiteral("SELECT theName FROM SUser WHERE theState='启用' ORDER BY ID"));
 }
 
 std::variant<Session, Refusal> login(Database &db, const QString &userName, const QString &password,
@@ -46,11 +42,7 @@ std::variant<Session, Refusal> login(Database &db, const QString &userName, cons
 
 QStringList grantedCodes(Database &db, int userId)
 {
-    QStringList codes;
-    QSqlQuery q = db.exec(QStringLiteral("SELECT MNum FROM SLevel WHERE UID=? ORDER BY MNum"), {userId});
-    while (q.next())
-        codes << textOf(q.value(0));
-    return codes;
+    return db.texts(QStringLiteral("SELECT MNum FROM SLevel WHERE UID=? ORDER BY MNum"), {userId});
 }
 
 UserDefaults loadUserDefaults(Database &db, int userId)

@@ -153,6 +153,15 @@ bool Database::exists(const QString &sql, const QVariantList &values)
     return q.next();
 }
 
+QStringList Database::texts(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery q = exec(sql, values);
+    QStringList out;
+    while (q.next())
+        out << (q.value(0).isNull() ? QString() : q.value(0).toString());
+    return out;
+}
+
 QSqlQuery &Database::cached(const QString &sql)
 {
     auto it = cache_->queries.find(sql);

@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <initializer_list>
 
@@ -38,6 +39,8 @@ public:
     // First column of the first row, or an invalid QVariant when there is no row.
     QVariant scalar(const QString &sql, const QVariantList &values = {});
     bool exists(const QString &sql, const QVariantList &values = {});
+    // The first column of every row, as text (null reads as empty text).
+    QStringList texts(const QString &sql, const QVariantList &values = {});
 
     // Runs a statement prepared once and kept for the life of the connection; for the
     // hot paths of postings and lookups.

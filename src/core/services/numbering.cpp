@@ -58,15 +58,6 @@ std::optional<Money> lastLinePrice(Database &db, const QString &header, int good
     return std::nullopt;
 }
 
-QStringList names(Database &db, const QString &sql)
-{
-    QStringList out;
-    QSqlQuery q = db.exec(sql);
-    while (q.next())
-        out << q.value(0).toString();
-    return out;
-}
-
 } // namespace
 
 const DocKindInfo &docKindInfo(DocKind kind)
@@ -130,27 +121,27 @@ int myRetZK(Database &db, const QString &category)
 
 QStringList DBComSType(Database &db)
 {
-    return names(db, QStringLiteral("SELECT theName FROM SType WHERE theState = '启用' ORDER BY ID"));
+    return db.texts(QStringLiteral("SELECT theName FROM SType WHERE theState = '启用' ORDER BY ID"));
 }
 
 QStringList DBComWare(Database &db)
 {
-    return names(db, QStringLiteral("SELECT theName FROM SWare WHERE theState = '启用' ORDER BY ID"));
+    return db.texts(QStringLiteral("SELECT theName FROM SWare WHERE theState = '启用' ORDER BY ID"));
 }
 
 QStringList DBComAccount(Database &db)
 {
-    return names(db, QStringLiteral("SELECT theName FROM SAccount WHERE theState = '启用' ORDER BY ID"));
+    return db.texts(QStringLiteral("SELECT theName FROM SAccount WHERE theState = '启用' ORDER BY ID"));
 }
 
 QStringList DBComStaff(Database &db)
 {
-    return names(db, QStringLiteral("SELECT theName FROM SStaff WHERE theState = '启用' ORDER BY ID"));
+    return db.texts(QStringLiteral("SELECT theName FROM SStaff WHERE theState = '启用' ORDER BY ID"));
 }
 
 QStringList DBComSUType(Database &db)
 {
-    return names(db, QStringLiteral("SELECT theName FROM SUType ORDER BY ID"));
+    return db.texts(QStringLiteral("SELECT theName FROM SUType ORDER BY ID"));
 }
 
 } // namespace qv

@@ -13,14 +13,7 @@ using namespace qv;
 
 namespace {
 
-QStringList column(Database &db, const QString &sql)
-{
-    QStringList out;
-    QSqlQuery q = db.exec(sql);
-    while (q.next())
-        out << q.value(0).toString();
-    return out;
-}
+QStringList column(Database &db, const QString &sql) { return db.texts(sql); }
 
 } // namespace
 
